@@ -7,6 +7,17 @@
 #include "main/frame.h"
 #include "player/movement.h"
 
+namespace {
+
+// Whether a tick has passed that has no frame yet. Compared as a difference so that the clock
+// starting at 0 (other_timer then sits at "-1") or wrapping round does not stall the game.
+bool frame_due()
+{
+    return static_cast<int>(timer - other_timer) > 0;
+}
+
+}  // namespace
+
 void run_program(game& g)
 {
     while (!exit_request) {
@@ -49,7 +60,7 @@ void start_attempt(game& g)
 int run_due_frames(game& g)
 {
     int frames = 0;
-    while (other_timer < timer && !exit_request) {
+    while (frame_due() && !exit_request) {
         run_frame(g);
         frames++;
     }
@@ -63,7 +74,7 @@ attempt_outcome play_attempt(game& g)
         const attempt_outcome outcome = check_hazards(g.attempt, g.run, g.map, g.assets);
         if (outcome != attempt_outcome::going_on)
             return outcome;
-        if (other_timer >= timer)
+        if (!frame_due())
             sounds().yield();
     }
     return attempt_outcome::going_on;

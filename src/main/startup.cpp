@@ -1,6 +1,7 @@
 #include "main/startup.h"
 
 #include <allegro.h>
+#include <xalleg.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -27,9 +28,10 @@ std::string executable_path()
 
 bool start_up(game& g, std::string& why)
 {
-    // The window's icon and class are taken at initialisation, so both come first.
+    // The window's icon and class are taken at initialisation, so both come first; the class
+    // lets a desktop launcher recognise the game's window.
     allegro_icon = quindle_icon;
-    set_window_title("QUINDLE");
+    xwin_set_window_name("quindle", "Quindle");
     if (allegro_init() != 0) {
         why = "cannot start: no X display could be opened (is DISPLAY set?)";
         return false;

@@ -3,6 +3,7 @@
 #include <allegro.h>
 #include <unistd.h>
 
+#include "audio/music_player.h"
 #include "quindle.h"
 #include "shell/state.h"
 
@@ -125,6 +126,10 @@ bool load_assets(asset_catalogue& a, const std::string& path, std::string& why)
     a.creditstune = data[MUS_CREDITS].dat;
     a.pausetune = data[MUS_PAUSE].dat;
     a.gameovertune = data[MUS_GAMEOVER].dat;
+    // The game passes a generous byte count with each tune; the player reads no more than this.
+    for (int index : {MUS_CREDITS, MUS_GAMEOVER, MUS_PAUSE, MUS_STAGE1, MUS_STAGE2, MUS_STAGE3,
+                      MUS_STAGE4, MUS_STAGE5, MUS_TITLE})
+        music_note_tune_size(data[index].dat, static_cast<int>(data[index].size));
     a.blockfont = handle<FONT>(data, BLOCKFONT);
     a.screenbuffer = create_bitmap(SCREENWIDTH, SCREENHEIGHT);
     a.textbuffer = create_bitmap(200, 50);

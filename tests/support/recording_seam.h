@@ -14,7 +14,7 @@ struct sound_event {
     unsigned tick = 0;            // the clock when it happened
 };
 
-class recording_seam final : public sound_seam {
+class recording_seam : public sound_seam {
 public:
     recording_seam();   // puts itself in place of the real seam
     ~recording_seam();  // and the real one back

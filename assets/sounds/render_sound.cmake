@@ -1,0 +1,65 @@
+# Renders one sound recipe to a WAV:  cmake -DSOX=sox -DRECIPE=x.sox -DOUTPUT=x.wav -P render_sound.cmake
+#
+# A recipe is a text file of sox effect chains, one part of the sound per line, each made from
+# silence (so it starts with "synth"); the parts play one after another. A line starting with
+# "with" is a layer mixed onto the part before it (the longer one sets the length). A line
+# starting with "whole" holds effects for the finished sound. "#" starts a comment.
+# Every sound gets 4 ms edge fades so that it starts and ends without a click.
+set(RATE 22050)
+
+function(run_sox)
+  execute_process(COMMAND ${SOX} -R -D ${ARGN} RESULT_VARIABLE status ERROR_VARIABLE errors)
+  if(status)
+    message(FATAL_ERROR "${RECIPE}: sox ${ARGN}\n${errors}")
+  endif()
+endfunction()
+
+file(STRINGS ${RECIPE} lines)
+set(work ${OUTPUT}.parts)
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work})
+
+set(groups)        # one WAV per part, layers already mixed in
+set(whole)
+set(count 0)
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "#.*" "" line "${line}")
+  string(STRIP "${line}" line)
+  if(line STREQUAL "")
+    continue()
+  endif()
+  separate_arguments(args UNIX_COMMAND "${line}")
+  list(POP_FRONT args first)
+  if(first STREQUAL "whole")
+    list(APPEND whole ${args})
+    continue()
+  endif()
+  math(EXPR count "${count} + 1")
+  set(layer ${work}/${count}.wav)
+  if(first STREQUAL "with")
+    if(NOT groups)
+      message(FATAL_ERROR "${RECIPE}: a \"with\" layer needs a part before it")
+    endif()
+    run_sox(-n -r ${RATE} -c 1 -b 32 ${layer} ${args})
+    list(POP_BACK groups below)
+    set(mixed ${work}/${count}.mix.wav)
+    run_sox(-m -v 1 ${below} -v 1 ${layer} -b 32 ${mixed})
+    list(APPEND groups ${mixed})
+  else()
+    run_sox(-n -r ${RATE} -c 1 -b 32 ${layer} ${first} ${args})
+    list(APPEND groups ${layer})
+  endif()
+endforeach()
+if(NOT groups)
+  message(FATAL_ERROR "${RECIPE}: no sound in the recipe")
+endif()
+
+list(LENGTH groups parts)
+if(parts GREATER 1)
+  set(joined ${work}/joined.wav)
+  run_sox(${groups} -b 32 ${joined})
+else()
+  set(joined ${groups})
+endif()
+run_sox(${joined} -r ${RATE} -c 1 -b 16 ${OUTPUT} ${whole} fade h 0.004 -0 0.004)
+file(REMOVE_RECURSE ${work})
