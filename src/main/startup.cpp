@@ -40,7 +40,7 @@ bool start_up(game& g, std::string& why)
     show_os_cursor(MOUSE_CURSOR_ARROW);
     install_keyboard();
     install_joystick(JOY_TYPE_AUTODETECT);
-    install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
+    install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr);
     set_volume(DIGIVOLUME, MIDIVOLUME);
     pxtone_Ready(nullptr, 2, 44100, 16, 0.1f, -1, nullptr);
     pxtone_Tune_SetVolume(1.0f);
