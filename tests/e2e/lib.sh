@@ -63,7 +63,7 @@ wait_for_window() {
 
 # Puts the pointer on the window so that it has the keyboard (there is no window manager).
 focus_window() {
-  xdotool mousemove --sync 400 300
+  xdotool mousemove 400 300
   xdotool windowfocus --sync "$1" 2>/dev/null || true
 }
 
