@@ -25,8 +25,7 @@ void recording_seam::stop_sample(const SAMPLE* sample)
 void recording_seam::rest(unsigned milliseconds)
 {
     events.push_back({"rest", nullptr, static_cast<int>(milliseconds), timer.load()});
-    if (advance_clock_on_rest)
-        timer += milliseconds * 60 / 1000;
+    timer += milliseconds * 60 / 1000;
 }
 
 void recording_seam::yield()
@@ -51,8 +50,8 @@ void recording_seam::tune_set_loop(int loop)
 
 int recording_seam::tune_stop()
 {
-    events.push_back({"tune_stop", nullptr, stop_position, timer.load()});
-    return stop_position;
+    events.push_back({"tune_stop", nullptr, 0, timer.load()});
+    return 0;
 }
 
 void recording_seam::tune_release()

@@ -33,6 +33,4 @@ public:
     int plays(const void* sample) const;
     std::vector<sound_event> of(const std::string& what) const;
     std::vector<sound_event> events;
-    int stop_position = 0;  // what tune_stop answers
-    bool advance_clock_on_rest = true;
 };
